@@ -1,0 +1,6 @@
+#include "../shell/ekrany.h"
+void szykowanie_danych_rys() {}
+void zamiana() {}
+void ramka_flagi() {}
+void flaga_big() {}
+void wyniki_testu() {}

@@ -1,0 +1,111 @@
+# Shared by the end-to-end scripts: a private X server, the game in a work
+# folder of its own, real pointer and key events, and pixel reads.
+set -u
+
+: "${TREZALIA:?TREZALIA must name the game binary}"
+: "${SRC:=$(pwd)}"
+E2E_TMP=$(mktemp -d /tmp/trezalia-e2e.XXXXXX)
+XPID=""
+GPID=""
+
+e2e_cleanup() {
+  [ -n "$GPID" ] && kill "$GPID" 2>/dev/null
+  [ -n "$XPID" ] && kill "$XPID" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A private Xvfb, 1024 x 768, on a free display number.
+start_x() {
+  for t in Xvfb xdotool import convert; do
+    command -v $t >/dev/null || { echo "skip: $t missing" >&2; exit 77; }
+  done
+  exec 5>"$E2E_TMP/displayfd"
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+  XPID=$!
+  for _ in $(seq 100); do
+    [ -s "$E2E_TMP/displayfd" ] && break
+    sleep 0.05
+  done
+  DISPLAY=":$(head -n1 "$E2E_TMP/displayfd")"
+  export DISPLAY
+}
+
+# A work folder whose media/ is a copy of the given folder (default: the game's).
+make_workdir() {
+  local from=${1:-$SRC/media}
+  WORK="$E2E_TMP/work"
+  rm -rf "$WORK"
+  mkdir -p "$WORK"
+  cp -r "$from" "$WORK/media"
+}
+
+# Starts the game in $WORK (make_workdir first) and waits for its window.
+start_game() {
+  (cd "$WORK" && exec "$TREZALIA" >"$E2E_TMP/out" 2>"$E2E_TMP/err") &
+  GPID=$!
+  for _ in $(seq 200); do
+    xdotool search --name '^Trezalia$' >/dev/null 2>&1 && return 0
+    kill -0 "$GPID" 2>/dev/null || fail "the game ended before its window opened: $(cat "$E2E_TMP/err")"
+    sleep 0.05
+  done
+  fail "no game window"
+}
+
+# Waits for the game to end; prints its exit status.
+game_status() {
+  local s=0
+  for _ in $(seq 300); do
+    kill -0 "$GPID" 2>/dev/null || break
+    sleep 0.05
+  done
+  kill -0 "$GPID" 2>/dev/null && fail "the game did not end"
+  wait "$GPID"; s=$?
+  GPID=""
+  echo "$s"
+}
+
+game_stdout() { cat "$E2E_TMP/out"; }
+game_stderr() { cat "$E2E_TMP/err"; }
+
+move() { xdotool mousemove --sync "$1" "$2" 2>/dev/null || xdotool mousemove "$1" "$2"; }
+# Left click at a point, held long enough for several polls.
+click() { move "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.15; xdotool mouseup 1; sleep 0.1; }
+rclick_hold() { move "$1" "$2"; sleep 0.1; xdotool mousedown 3; }
+key() { xdotool key "$1"; }
+
+# Screenshot of the whole screen into a file.
+shot() { import -window root "$1" 2>/dev/null; }
+
+# "r g b" of one pixel of a picture.
+pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# Waits until the screen's pixel at (x, y) is within tol of "r g b"; the shot stays in $E2E_TMP/last.png.
+wait_pixel() {
+  local px=$1 py=$2 want=$3 tol=${4:-6} tries=${5:-150}
+  for _ in $(seq "$tries"); do
+    shot "$E2E_TMP/last.png"
+    if near "$(pixel "$E2E_TMP/last.png" "$px" "$py")" "$want" "$tol"; then return 0; fi
+    sleep 0.1
+  done
+  fail "pixel ($px, $py) is $(pixel "$E2E_TMP/last.png" "$px" "$py"), expected $want"
+}
+
+# Whether two "r g b" values differ by at most tol in each component.
+near() {
+  local a=($1) b=($2) tol=$3
+  for i in 0 1 2; do
+    local d=$(( ${a[$i]} - ${b[$i]} ))
+    [ ${d#-} -le "$tol" ] || return 1
+  done
+}
+
+# Mean "r g b" of a rectangle of a picture.
+mean_rgb() {
+  convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -format "%[fx:int(255*mean.r+0.5)] %[fx:int(255*mean.g+0.5)] %[fx:int(255*mean.b+0.5)]" info:
+}
