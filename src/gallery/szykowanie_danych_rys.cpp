@@ -3,4 +3,3 @@ void szykowanie_danych_rys() {}
 void zamiana() {}
 void ramka_flagi() {}
 void flaga_big() {}
-void wyniki_testu() {}
