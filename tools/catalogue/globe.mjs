@@ -3,7 +3,7 @@
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { geoOrthographic, geoPath, geoGraticule10, geoCentroid, geoDistance } from 'd3-geo';
+import { geoOrthographic, geoPath, geoGraticule10, geoCentroid, geoDistance, geoArea } from 'd3-geo';
 import { feature } from 'topojson-client';
 import { COUNTRIES } from './countries.mjs';
 
@@ -29,6 +29,10 @@ const VIEW = {
 const ALIAS = { Somaliland: '706', 'N. Cyprus': '196' };
 // Too small for the 50m map: drawn as a marker only.
 const MISSING = { '798': [179.2, -8.5] };
+// The map's data splits Western Sahara between its own shape and Morocco's
+// (the part south of 27°40' N): both are drawn on top, muted, since only
+// Morocco is listed.
+const SAHARA_NORTH = 27 + 40 / 60;
 // Small states inside other highlighted land: no marker.
 const NO_MARKER = new Set(['336', '674', '492', '438', '020', '442']);
 
@@ -58,6 +62,24 @@ function parts(f) {
   return polys.map((p) => ({ type: 'Feature', properties: f.properties, geometry: { type: 'Polygon', coordinates: p } }));
 }
 
+// The part of a polygon south of a latitude (clipped in plain lon/lat,
+// enough for a small area).
+function southOf(p, lat) {
+  const clip = (ring) => {
+    const out = [];
+    for (let i = 0; i < ring.length; i++) {
+      const a = ring[i], b = ring[(i + 1) % ring.length];
+      const ina = a[1] <= lat, inb = b[1] <= lat;
+      if (ina) out.push(a);
+      if (ina !== inb) out.push([a[0] + ((lat - a[1]) * (b[0] - a[0])) / (b[1] - a[1]), lat]);
+    }
+    if (out.length) out.push(out[0]);
+    return out;
+  };
+  const rings = p.geometry.coordinates.map(clip).filter((r) => r.length > 3);
+  return { type: 'Feature', geometry: { type: 'Polygon', coordinates: rings } };
+}
+
 export function globeSvg(continent) {
   const { centre, reach } = VIEW[continent];
   const listed = new Set(COUNTRIES.filter((r) => r[0] === continent).map((r) => r[2]));
@@ -72,25 +94,28 @@ export function globeSvg(continent) {
 
   const muted = [];
   const high = [];
-  const markers = [];
-  const found = new Set();
+  const onTop = [];
+  const area = new Map();
+  const centroidOf = new Map();
   for (const f of countries) {
     const id = idOf(f);
     const isListed = id && listed.has(id);
-    if (isListed) found.add(id);
-    let area = 0;
     for (const p of parts(f)) {
       const near = geoDistance(geoCentroid(p), centre) * (180 / Math.PI) <= reach;
       const d = fmt(pathOf(p));
       if (!d) continue;
       if (isListed && near) {
         high.push(d);
-        area += pathOf.area(p);
-      } else muted.push(d);
+        area.set(id, (area.get(id) ?? 0) + pathOf.area(p));
+      } else (id === '732' ? onTop : muted).push(d);
     }
-    if (isListed && area < 6 && !NO_MARKER.has(id)) markers.push(geoCentroid(f));
+    if (id === '504') for (const p of parts(f)) onTop.push(fmt(pathOf(southOf(p, SAHARA_NORTH))));
+    // The marker of a state goes to its largest shape.
+    if (isListed && geoArea(f) > (centroidOf.get(id)?.[2] ?? -1)) centroidOf.set(id, [...geoCentroid(f), geoArea(f)]);
   }
-  for (const id of listed) if (!found.has(id) && MISSING[id]) markers.push(MISSING[id]);
+  const markers = [];
+  for (const [id, c] of centroidOf) if ((area.get(id) ?? 0) < 6 && !NO_MARKER.has(id)) markers.push([c[0], c[1]]);
+  for (const id of listed) if (!centroidOf.has(id) && MISSING[id]) markers.push(MISSING[id]);
 
   const dots = markers
     .filter((c) => geoDistance(c, centre) < Math.PI / 2 * 0.97)
@@ -114,6 +139,7 @@ export function globeSvg(continent) {
 <path d="${fmt(pathOf(geoGraticule10()))}" fill="none" stroke="#ffffff" stroke-opacity="0.22" stroke-width="0.5"/>
 <path d="${muted.join('')}" fill="${COLOURS.land}" stroke="${COLOURS.landEdge}" stroke-width="0.35" stroke-linejoin="round"/>
 <path d="${high.join('')}" fill="${COLOURS.high}" stroke="${COLOURS.highEdge}" stroke-width="0.45" stroke-linejoin="round"/>
+<path d="${onTop.join('')}" fill="${COLOURS.land}" stroke="${COLOURS.landEdge}" stroke-width="0.35" stroke-linejoin="round"/>
 <g fill="${COLOURS.high}" stroke="${COLOURS.highEdge}" stroke-width="0.8">${dots}</g>
 <circle cx="${c}" cy="${c}" r="${RADIUS}" fill="url(#shade)"/>
 <circle cx="${c}" cy="${c}" r="${RADIUS - 0.6}" fill="none" stroke="${COLOURS.rim}" stroke-width="1.2"/>
