@@ -1,5 +1,6 @@
 #include "galeria.h"
 
+#include <allegro5/allegro_font.h>
 #include <allegro5/allegro_primitives.h>
 #include <cstdint>
 #include <unordered_map>
@@ -113,4 +114,8 @@ void rysuj_duza_flage(ALLEGRO_BITMAP *flaga, const std::string &nazwa) {
     al_draw_rectangle(lx, gy, lx + w, gy + h, al_map_rgb(222, 222, 222), 3);
     al_draw_rectangle(497 - w / 2, 397 - h / 2, lx + w + 3, gy + h + 3, al_map_rgb(0, 0, 0), 3);
   }
+}
+
+void napis_nazwy() {
+  al_draw_text(f40, al_map_rgb(222, 222, 0), 350, 100, ALLEGRO_ALIGN_CENTRE, nn[mz].c_str());
 }

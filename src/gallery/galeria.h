@@ -38,3 +38,7 @@ int suma_kuli(int px, int py);
 // Draws a large flag centred on (500, 400) with its two frames (none for
 // "Nepal") on the current target.
 void rysuj_duza_flage(ALLEGRO_BITMAP *flaga, const std::string &nazwa);
+
+// The display name of the hovered cell mz, large and yellow, above the
+// gallery (plain text, never a format).
+void napis_nazwy();

@@ -23,8 +23,7 @@ void nauka() {
     al_draw_bitmap(bufor, 0, 0, 0);
     al_draw_text(f20, al_map_rgb(71, 171, 171), 30, 20, ALLEGRO_ALIGN_LEFT, "NAUKA");
     zamiana();
-    if (1 <= mz && mz <= 59)
-      al_draw_text(f40, al_map_rgb(222, 222, 0), 350, 100, ALLEGRO_ALIGN_CENTRE, nn[mz].c_str());
+    if (1 <= mz && mz <= 59) napis_nazwy();
     if (mb == 1 && rgb > 0) {
       wyb = wyb + 1;
       szykowanie_danych_rys();
