@@ -9,7 +9,7 @@ XPID=""
 GPID=""
 
 e2e_cleanup() {
-  [ -n "$GPID" ] && kill "$GPID" 2>/dev/null
+  [ -n "$GPID" ] && { pkill -P "$GPID" 2>/dev/null; kill "$GPID" 2>/dev/null; }
   [ -n "$XPID" ] && kill "$XPID" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$E2E_TMP"
@@ -18,20 +18,30 @@ trap e2e_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A private Xvfb, 1024 x 768, on a free display number.
+# A private Xvfb, 1024 x 768, on a free display number; tried again when
+# another server takes the number first.
 start_x() {
   for t in Xvfb xdotool import convert; do
     command -v $t >/dev/null || { echo "skip: $t missing" >&2; exit 77; }
   done
-  exec 5>"$E2E_TMP/displayfd"
-  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
-  XPID=$!
-  for _ in $(seq 100); do
-    [ -s "$E2E_TMP/displayfd" ] && break
-    sleep 0.05
+  for attempt in 1 2 3 4 5; do
+    rm -f "$E2E_TMP/displayfd"
+    exec 5>"$E2E_TMP/displayfd"
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+    XPID=$!
+    exec 5>&-
+    for _ in $(seq 100); do
+      [ -s "$E2E_TMP/displayfd" ] && break
+      sleep 0.05
+    done
+    DISPLAY=":$(head -n1 "$E2E_TMP/displayfd" 2>/dev/null)"
+    export DISPLAY
+    sleep 0.2
+    if kill -0 "$XPID" 2>/dev/null && xdotool getdisplaygeometry >/dev/null 2>&1; then return 0; fi
+    kill "$XPID" 2>/dev/null
+    sleep 0.$((RANDOM % 9 + 1))
   done
-  DISPLAY=":$(head -n1 "$E2E_TMP/displayfd")"
-  export DISPLAY
+  fail "no X server could be started: $(cat "$E2E_TMP/xvfb.log")"
 }
 
 # A work folder whose media/ is a copy of the given folder (default: the game's).
@@ -45,11 +55,12 @@ make_workdir() {
 
 # Starts the game in $WORK (make_workdir first) and waits for its window.
 start_game() {
-  (cd "$WORK" && exec "$TREZALIA" >"$E2E_TMP/out" 2>"$E2E_TMP/err") &
+  rm -f "$E2E_TMP/status"
+  (cd "$WORK" && "$TREZALIA" >"$E2E_TMP/out" 2>"$E2E_TMP/err"; echo $? >"$E2E_TMP/status") &
   GPID=$!
   for _ in $(seq 200); do
     xdotool search --name '^Trezalia$' >/dev/null 2>&1 && return 0
-    kill -0 "$GPID" 2>/dev/null || fail "the game ended before its window opened: $(cat "$E2E_TMP/err")"
+    [ -s "$E2E_TMP/status" ] && fail "the game ended before its window opened: $(cat "$E2E_TMP/err")"
     sleep 0.05
   done
   fail "no game window"
@@ -57,15 +68,12 @@ start_game() {
 
 # Waits for the game to end; prints its exit status.
 game_status() {
-  local s=0
   for _ in $(seq 300); do
-    kill -0 "$GPID" 2>/dev/null || break
+    [ -s "$E2E_TMP/status" ] && break
     sleep 0.05
   done
-  kill -0 "$GPID" 2>/dev/null && fail "the game did not end"
-  wait "$GPID"; s=$?
-  GPID=""
-  echo "$s"
+  [ -s "$E2E_TMP/status" ] || fail "the game did not end"
+  cat "$E2E_TMP/status"
 }
 
 game_stdout() { cat "$E2E_TMP/out"; }
@@ -75,7 +83,7 @@ move() { xdotool mousemove --sync "$1" "$2" 2>/dev/null || xdotool mousemove "$1
 # Left click at a point, held long enough for several polls.
 click() { move "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.15; xdotool mouseup 1; sleep 0.1; }
 rclick_hold() { move "$1" "$2"; sleep 0.1; xdotool mousedown 3; }
-key() { xdotool key "$1"; }
+key() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
 
 # Screenshot of the whole screen into a file.
 shot() { import -window root "$1" 2>/dev/null; }
@@ -108,4 +116,20 @@ near() {
 # Mean "r g b" of a rectangle of a picture.
 mean_rgb() {
   convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -format "%[fx:int(255*mean.r+0.5)] %[fx:int(255*mean.g+0.5)] %[fx:int(255*mean.b+0.5)]" info:
+}
+
+# The brightest of a few background points of a picture, "x y", where it
+# shows clearly that the picture is on screen (away from the texts).
+probe() {
+  { convert "$1" -crop 896x16+0+0 +repage -scale 56x1! txt:- | awk -v y0=8 -v step=16 'NR > 1';
+    convert "$1" -crop 1024x16+0+748 +repage -scale 64x1! txt:- | awk -v y0=756 -v step=16 'NR > 1' | sed 's/^/B/'; } |
+  awk -F'[ ,:()]+' '{ b = ($1 ~ /^B/); sub(/^B/, "", $1); s = $3 + $4 + $5;
+    if (s > best) { best = s; bx = $1 * 16 + 8; by = b ? 756 : 8 } }
+    END { printf "%d %d\n", bx, by }'
+}
+
+# Waits until a screen shows the given 1024 x 768 picture at its probe point.
+wait_picture() {
+  local p=($(probe "$1"))
+  wait_pixel "${p[0]}" "${p[1]}" "$(pixel "$1" "${p[0]}" "${p[1]}")" "${2:-6}"
 }

@@ -3,13 +3,13 @@ source "$SRC/tests/lib/e2e.sh"
 start_x
 make_workdir
 start_game
-wait_pixel 20 740 "$(pixel "$WORK/media/tlo2.png" 20 740)"
+wait_picture "$WORK/media/tlo2.png"
 sleep 0.3
 shot "$OUT/menu.png"
 move 510 420; sleep 0.4
 shot "$OUT/menu-hover.png"
 click 510 470
-wait_pixel 20 740 "$(pixel "$WORK/media/tlo1.png" 20 740)"
+wait_picture "$WORK/media/tlo1.png"
 sleep 0.3
 shot "$OUT/info.png"
 key Escape
