@@ -7,7 +7,8 @@ pkgs=(build-essential cmake pkg-config
       liballegro5-dev liballegro-image5-dev liballegro-ttf5-dev
       liballegro-audio5-dev liballegro-acodec5-dev)
 if [ "${1:-}" = "test" ]; then
-  pkgs+=(libgtest-dev googletest xvfb xauth xdotool imagemagick x11-utils)
+  pkgs+=(libgtest-dev googletest xvfb xauth xdotool imagemagick x11-utils
+        python3 python3-pil python3-numpy)
 fi
 if [ "${1:-}" = "bench" ]; then
   pkgs+=(libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils time)
