@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all build run test deps test-deps screenshots media contact-sheet clean
+.PHONY: all build run test deps test-deps screenshots media contact-sheet clean install uninstall
 
 all: build
 
@@ -36,3 +36,21 @@ contact-sheet:
 
 clean:
 	rm -rf $(BUILD)
+
+# Installs into $(DESTDIR)$(PREFIX): bin/trezalia (the launcher), the game
+# under libexec/trezalia, share/trezalia/media, the menu entry and icons.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# Removes every file the last install listed in $(BUILD)/install_manifest.txt,
+# then the trezalia folders left empty (same DESTDIR as for the install).
+uninstall:
+	@test -f $(BUILD)/install_manifest.txt || { echo "uninstall: no $(BUILD)/install_manifest.txt, nothing was installed from $(BUILD)" >&2; exit 1; }
+	@while IFS= read -r f || [ -n "$$f" ]; do \
+	  [ -n "$$f" ] || continue; \
+	  case $$f in "$(DESTDIR)"/*) p=$$f ;; *) p="$(DESTDIR)$$f" ;; esac; \
+	  rm -f "$$p" || exit 1; \
+	  d=$$(dirname "$$p"); \
+	  while case "$$d/" in */trezalia/*) true ;; *) false ;; esac && rmdir "$$d" 2>/dev/null; do d=$$(dirname "$$d"); done; \
+	done < $(BUILD)/install_manifest.txt
