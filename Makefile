@@ -47,10 +47,13 @@ install: build
 # then the trezalia folders left empty (same DESTDIR as for the install).
 uninstall:
 	@test -f $(BUILD)/install_manifest.txt || { echo "uninstall: no $(BUILD)/install_manifest.txt, nothing was installed from $(BUILD)" >&2; exit 1; }
-	@while IFS= read -r f || [ -n "$$f" ]; do \
-	  [ -n "$$f" ] || continue; \
-	  case $$f in "$(DESTDIR)"/*) p=$$f ;; *) p="$(DESTDIR)$$f" ;; esac; \
-	  rm -f "$$p" || exit 1; \
-	  d=$$(dirname "$$p"); \
-	  while case "$$d/" in */trezalia/*) true ;; *) false ;; esac && rmdir "$$d" 2>/dev/null; do d=$$(dirname "$$d"); done; \
+	@$(UNINSTALL_PATHS) | xargs -r -d '\n' rm -f --
+	@$(UNINSTALL_PATHS) | sed 's|/[^/]*$$||' | sort -u | while IFS= read -r d; do \
+	  while case "$$d/" in */trezalia/*) true ;; *) false ;; esac && rmdir "$$d" 2>/dev/null; do d=$${d%/*}; done; \
+	done
+
+# The manifest's paths (its last line has no newline), each with DESTDIR in front.
+UNINSTALL_PATHS = while IFS= read -r f || [ -n "$$f" ]; do \
+	  case $$f in "") continue ;; "$(DESTDIR)"/*) ;; *) f="$(DESTDIR)$$f" ;; esac; \
+	  printf '%s\n' "$$f"; \
 	done < $(BUILD)/install_manifest.txt

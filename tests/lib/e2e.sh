@@ -133,3 +133,18 @@ wait_picture() {
   local p=($(probe "$1"))
   wait_pixel "${p[0]}" "${p[1]}" "$(pixel "$1" "${p[0]}" "${p[1]}")" "${2:-6}"
 }
+
+# Starts a command (e.g. the installed launcher, by path or by name on the
+# PATH) in the given folder and waits for its window, like start_game.
+start_command() {
+  local cmd=$1 dir=$2
+  rm -f "$E2E_TMP/status"
+  (cd "$dir" && "$cmd" >"$E2E_TMP/out" 2>"$E2E_TMP/err"; echo $? >"$E2E_TMP/status") &
+  GPID=$!
+  for _ in $(seq 200); do
+    xdotool search --name '^Trezalia$' >/dev/null 2>&1 && return 0
+    [ -s "$E2E_TMP/status" ] && fail "$cmd ended before its window opened: $(cat "$E2E_TMP/err")"
+    sleep 0.05
+  done
+  fail "no game window from $cmd"
+}
