@@ -6,7 +6,7 @@ make_workdir
 start_game
 wait_pixel 20 740 "$(pixel "$WORK/media/tlo2.png" 20 740)"
 sleep 0.5
-tap() { xdotool mousemove "$1" "$2"; sleep 0.08; xdotool mousedown 1; sleep 0.12; xdotool mouseup 1; sleep 0.15; }
+tap() { xdotool mousemove "$1" "$2"; sleep 0.08; xdotool mousedown 1; sleep 0.25; xdotool mouseup 1; sleep 0.3; }
 
 click 510 320
 sleep 4
