@@ -57,3 +57,41 @@ UNINSTALL_PATHS = while IFS= read -r f || [ -n "$$f" ]; do \
 	  case $$f in "") continue ;; "$(DESTDIR)"/*) ;; *) f="$(DESTDIR)$$f" ;; esac; \
 	  printf '%s\n' "$$f"; \
 	done < $(BUILD)/install_manifest.txt
+
+# --- Sanitizers, damaged media, monkey test, benchmarks ---------------------
+ASAN_BUILD ?= build-asan
+BENCH_BUILD ?= build-bench
+ASAN_ENV = KEEP_MODULES=$(CURDIR)/$(ASAN_BUILD)/keep_modules.so; export KEEP_MODULES; . tests/sanitizers/env.sh
+MONKEY_SECONDS ?= 300
+
+.PHONY: asan asan-build bad-media monkey bench bench-deps
+
+asan-build: test-deps
+	cmake -S . -B $(ASAN_BUILD) -DTREZALIA_ASAN=ON $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	g++ -shared -fPIC -O2 -o $(ASAN_BUILD)/keep_modules.so tests/sanitizers/keep_modules.cpp
+
+# Unit tests and every end-to-end script with AddressSanitizer and UBSan.
+asan: asan-build
+	bash -c '$(ASAN_ENV) && cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)'
+
+# The damaged-media cases alone, with the sanitizers; the table goes to
+# $(ASAN_BUILD)/bad_media.md.
+bad-media: asan-build
+	bash -c '$(ASAN_ENV) && TREZALIA=$(CURDIR)/$(ASAN_BUILD)/trezalia SRC=$(CURDIR) \
+	  BAD_MEDIA_TABLE=$(CURDIR)/$(ASAN_BUILD)/bad_media.md bash tests/e2e/bad_media.sh'
+
+# Random input for MONKEY_SECONDS (default 300) under the sanitizers;
+# MONKEY_SEED=n replays a run.
+monkey: asan-build
+	bash -c '$(ASAN_ENV) && TREZALIA=$(CURDIR)/$(ASAN_BUILD)/trezalia SRC=$(CURDIR) \
+	  bash tools/monkey.sh $(MONKEY_SECONDS) $(MONKEY_SEED)'
+
+bench-deps:
+	@tools/install-deps.sh bench
+
+# In-process benchmarks, start-up times and memory; prints the tables.
+bench: bench-deps
+	cmake -S . -B $(BENCH_BUILD) -DTREZALIA_BENCH=ON -DBUILD_TESTING=OFF $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BENCH_BUILD) -j$(JOBS)
+	BUILD=$(CURDIR)/$(BENCH_BUILD) SRC=$(CURDIR) bash tools/bench.sh
