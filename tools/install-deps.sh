@@ -8,7 +8,7 @@ pkgs=(build-essential cmake pkg-config
       liballegro-audio5-dev liballegro-acodec5-dev)
 if [ "${1:-}" = "test" ]; then
   pkgs+=(libgtest-dev googletest xvfb xauth xdotool imagemagick x11-utils
-        python3 python3-pil python3-numpy nodejs)
+        python3 python3-pil python3-numpy nodejs desktop-file-utils)
 fi
 if [ "${1:-}" = "bench" ]; then
   pkgs+=(libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils time)
