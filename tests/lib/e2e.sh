@@ -79,7 +79,7 @@ game_status() {
 game_stdout() { cat "$E2E_TMP/out"; }
 game_stderr() { cat "$E2E_TMP/err"; }
 
-move() { xdotool mousemove --sync "$1" "$2" 2>/dev/null || xdotool mousemove "$1" "$2"; }
+move() { xdotool mousemove "$1" "$2"; sleep 0.05; }
 # Left click at a point, held long enough for several polls.
 click() { move "$1" "$2"; sleep 0.1; xdotool mousedown 1; sleep 0.15; xdotool mouseup 1; sleep 0.1; }
 rclick_hold() { move "$1" "$2"; sleep 0.1; xdotool mousedown 3; }
@@ -118,21 +118,28 @@ mean_rgb() {
   convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -format "%[fx:int(255*mean.r+0.5)] %[fx:int(255*mean.g+0.5)] %[fx:int(255*mean.b+0.5)]" info:
 }
 
-# The brightest of a few background points of a picture, "x y", where it
-# shows clearly that the picture is on screen (away from the texts).
+# A point, "x y", where a screen's background shows clearly and differs from
+# the other backgrounds, away from all texts: the menu's ribbon under the F11
+# hint (tlo2.png), a lit patch left of the information panel (tlo1.png).
 probe() {
-  { convert "$1" -crop 896x16+0+0 +repage -scale 56x1! txt:- | awk -v y0=8 -v step=16 'NR > 1';
-    convert "$1" -crop 1024x16+0+748 +repage -scale 64x1! txt:- | awk -v y0=756 -v step=16 'NR > 1' | sed 's/^/B/'; } |
-  awk -F'[ ,:()]+' '{ b = ($1 ~ /^B/); sub(/^B/, "", $1); s = $3 + $4 + $5;
-    if (s > best) { best = s; bx = $1 * 16 + 8; by = b ? 756 : 8 } }
-    END { printf "%d %d\n", bx, by }'
+  case $(basename "$1") in
+    tlo2.png) echo "381 49" ;;
+    tlo1.png) echo "175 438" ;;
+    *) echo "8 8" ;;
+  esac
 }
 
-# Waits until a screen shows the given 1024 x 768 picture at its probe point.
+# Waits until a screen shows the given background at its probe point.
 wait_picture() {
   local p=($(probe "$1"))
   wait_pixel "${p[0]}" "${p[1]}" "$(pixel "$1" "${p[0]}" "${p[1]}")" "${2:-6}"
 }
+
+# The main menu is up.
+wait_menu() { wait_picture "$WORK/media/tlo2.png" "$@"; }
+
+# The information page is up: its panel frame (0, 150, 150) shows.
+wait_info() { wait_pixel 260 400 "0 150 150" "${1:-12}"; }
 
 # Starts a command (e.g. the installed launcher, by path or by name on the
 # PATH) in the given folder and waits for its window, like start_game.
