@@ -79,7 +79,7 @@ asan: asan-build
 # $(ASAN_BUILD)/bad_media.md.
 bad-media: asan-build
 	bash -c '$(ASAN_ENV) && TREZALIA=$(CURDIR)/$(ASAN_BUILD)/trezalia SRC=$(CURDIR) \
-	  BAD_MEDIA_TABLE=$(CURDIR)/$(ASAN_BUILD)/bad_media.md bash tests/e2e/bad_media.sh'
+	  BAD_MEDIA_FULL=1 BAD_MEDIA_TABLE=$(CURDIR)/$(ASAN_BUILD)/bad_media.md bash tests/e2e/bad_media.sh'
 
 # Random input for MONKEY_SECONDS (default 300) under the sanitizers;
 # MONKEY_SEED=n replays a run.
