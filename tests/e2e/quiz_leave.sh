@@ -7,8 +7,7 @@ start_x
 quiz_media "$E2E_TMP/media" el
 make_workdir "$E2E_TMP/media"
 start_game
-menu_px=$(pixel "$WORK/media/tlo2.png" 20 740)
-wait_pixel 20 740 "$menu_px"
+wait_menu
 
 # The quiz is fully shown once the red half of the bar is there.
 enter_quiz() {
@@ -39,7 +38,7 @@ a=($(pixel "$E2E_TMP/plain.png" 940 40)); b=($(pixel "$E2E_TMP/lit.png" 940 40))
 near "$(pixel "$E2E_TMP/lit.png" 920 22)" "$(pixel "$E2E_TMP/plain.png" 920 22)" 3 || fail "lit outside its area"
 
 click 960 35
-wait_pixel 20 740 "$menu_px"
+wait_menu
 sleep 1
 kill -0 "$GPID" 2>/dev/null || fail "the program ended after the menu button"
 
@@ -51,7 +50,6 @@ red=$(convert "$E2E_TMP/again.png" -crop 200x1+750+461 +repage -depth 8 txt:- |
 [ "$red" -ge 99 ] && [ "$red" -le 101 ] || fail "a new quiz does not start with the bar half red ($red)"
 
 key Escape
-wait_pixel 20 740 "$menu_px" 12
 s=$(game_status)
 [ "$s" = 0 ] || fail "Escape in the quiz: exit status $s"
 echo "quiz leave: ok"

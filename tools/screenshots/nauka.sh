@@ -4,12 +4,16 @@ source "$SRC/tests/lib/e2e.sh"
 start_x
 make_workdir
 start_game
-tlo() { pixel "$WORK/media/tlo.jpg" 20 740; }
-wait_pixel 20 740 "$(pixel "$WORK/media/tlo2.png" 20 740)"
+wait_menu
 click 510 420
 move 600 745
-wait_pixel 20 740 "$(tlo)"
-sleep 0.5
+# The menu's ribbon gone, the gallery faded in.
+for _ in $(seq 100); do
+  shot "$E2E_TMP/last.png"
+  near "$(pixel "$E2E_TMP/last.png" 381 49)" "$(pixel "$WORK/media/tlo2.png" 381 49)" 40 || break
+  sleep 0.1
+done
+sleep 2
 shot "$OUT/nauka-1.png"
 # The first flag hovered, then held with the right button.
 move 88 192; sleep 0.6

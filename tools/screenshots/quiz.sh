@@ -6,7 +6,7 @@ start_x
 quiz_media "$E2E_TMP/media"
 make_workdir "$E2E_TMP/media"
 start_game
-wait_pixel 20 740 "$(pixel "$WORK/media/tlo2.png" 20 740)"
+wait_menu
 
 snap() { import -window root "$1" 2>/dev/null; }
 # Waits until the pixel is (or, with "not", is no longer) near a colour.

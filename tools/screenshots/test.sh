@@ -4,7 +4,7 @@ source "$SRC/tests/lib/e2e.sh"
 start_x
 make_workdir
 start_game
-wait_pixel 20 740 "$(pixel "$WORK/media/tlo2.png" 20 740)"
+wait_menu
 sleep 0.5
 tap() { xdotool mousemove "$1" "$2"; sleep 0.08; xdotool mousedown 1; sleep 0.25; xdotool mouseup 1; sleep 0.3; }
 
