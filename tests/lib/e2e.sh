@@ -79,7 +79,8 @@ start_game() {
 
 # Waits for the game to end; prints its exit status.
 game_status() {
-  for _ in $(seq 300); do
+  # Up to a minute: the fades run slowly on a loaded machine.
+  for _ in $(seq 1200); do
     [ -s "$E2E_TMP/status" ] && break
     sleep 0.05
   done
