@@ -6,19 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-pkgs=(python3 python3-pil python3-numpy fonts-liberation2 fonts-texgyre optipng)
-missing=()
-for p in "${pkgs[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing: ${missing[*]}" >&2
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq >&2
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
-fi
+"$root/tools/install-deps.sh" media
 
 mkdir -p "$root/media"
 /usr/bin/python3 "$root/tools/media/gen_shared.py" "$root/media"

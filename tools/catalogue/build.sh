@@ -5,20 +5,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 
-need=()
-command -v rsvg-convert >/dev/null || need+=(librsvg2-bin)
-command -v convert >/dev/null && command -v montage >/dev/null || need+=(imagemagick)
-command -v optipng >/dev/null || need+=(optipng)
-command -v node >/dev/null || need+=(nodejs)
-command -v npm >/dev/null || need+=(npm)
-if [ ${#need[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing: ${need[*]}" >&2
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq >&2
-  $sudo apt-get install -y -qq --no-install-recommends "${need[@]}" >&2
-fi
+"$root/tools/install-deps.sh" media
 
 (cd "$here" && npm ci --no-audit --no-fund --loglevel=error >&2)
 node "$here/build.mjs" "$root/media" "$@"
