@@ -28,13 +28,5 @@ cases=(
 "light panel piece of tlo|from PIL import Image; im=Image.open('tlo.jpg'); im.paste((255,255,255),(0,0,40,40)); im.save('tlo.jpg',quality=95)|results / results heading"
 )
 
-fail=0
-for c in "${cases[@]}"; do
-  IFS='|' read -r name mutate want <<<"$c"
-  rm -rf "$tmp/m"; mkdir "$tmp/m"
-  for f in "${files[@]}"; do cp "media/$f" "$tmp/m/"; done
-  (cd "$tmp/m" && $py -c "$mutate") || { echo "case '$name': fixture failed" >&2; fail=1; continue; }
-  out=$($check "$tmp/m" 2>&1) && { echo "case '$name': not caught" >&2; fail=1; continue; }
-  grep -qF -- "FAIL: $want" <<<"$out" || { echo "case '$name': expected a failure of '$want', got:" >&2; grep FAIL <<<"$out" >&2; fail=1; }
-done
-exit $fail
+source tests/lib/damaged_media.sh
+run_damaged_cases "FAIL: "

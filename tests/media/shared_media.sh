@@ -30,13 +30,5 @@ cases=(
 "font missing|import os; os.remove('palab.ttf')|palab.ttf does not load"
 )
 
-fail=0
-for c in "${cases[@]}"; do
-  IFS='|' read -r name mutate want <<<"$c"
-  rm -rf "$tmp/m"; mkdir "$tmp/m"
-  for f in "${files[@]}"; do cp "media/$f" "$tmp/m/"; done
-  (cd "$tmp/m" && $py -c "$mutate") || { echo "case '$name': fixture failed" >&2; fail=1; continue; }
-  out=$($check "$tmp/m" 2>&1) && { echo "case '$name': not caught" >&2; fail=1; continue; }
-  grep -qF -- "$want" <<<"$out" || { echo "case '$name': expected '$want', got: $out" >&2; fail=1; }
-done
-exit $fail
+source tests/lib/damaged_media.sh
+run_damaged_cases ""
