@@ -26,7 +26,7 @@ void szykowanie_danych_rys() {
   ustaw_geometrie(wyb);
 
   al_draw_bitmap(tlo, 0, 0, 0);
-  podmien(el, obraz("media/el.png"));
+  wczytaj(el, "media/el.png");
   rysuj_przycisk_menu();
 
   if (zmenu == 1) {

@@ -9,7 +9,7 @@
 
 void info() {
   znikanie_obrazu();
-  podmien(bufor, obraz("media/tlo1.png"));
+  wczytaj(bufor, "media/tlo1.png");
   al_set_target_bitmap(bufor);
   al_draw_tinted_scaled_bitmap(tlo, al_map_rgba(0, 30, 50, 150), 10, 10, 10, 10, 260, 180, 500, 400, 0);
   al_draw_rectangle(260, 180, 760, 580, al_map_rgb(0, 150, 150), 2);
@@ -17,7 +17,7 @@ void info() {
                 ni = al_map_rgb(80, 160, 180), gl = al_map_rgb(20, 120, 160);
   al_draw_text(f30, gl, 320, 140, ALLEGRO_ALIGN_LEFT, "Trezalia -");
   al_draw_text(f40, zol, 660, 133, ALLEGRO_ALIGN_CENTRE, "info");
-  podmien(el, obraz("media/el.png"));
+  wczytaj(el, "media/el.png");
   rysuj_przycisk_menu();
 
   const int ty = 200;

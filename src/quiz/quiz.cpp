@@ -91,7 +91,7 @@ static void ramka(int k, ALLEGRO_COLOR c) { al_draw_rectangle(203, 38 * k + 84, 
 void quiz() {
   znikanie_obrazu();
   al_set_target_bitmap(bufor);
-  podmien(el, obraz("media/el.png"));
+  wczytaj(el, "media/el.png");
   uklad_quizu();
   cel_tylny();
   ukazywanie_obrazu();
@@ -116,7 +116,7 @@ void quiz() {
       if (b == 0) {
         b = 1;
         los = losuj_pytanie(dd, los_z_rand);
-        podmien(el, obraz("media/gfx/" + nazwy[dd[los]] + ".png"));
+        wczytaj(el, "media/gfx/" + nazwy[dd[los]] + ".png");
         es = al_get_bitmap_width(el);
         ew = al_get_bitmap_height(el);
       }
@@ -168,7 +168,7 @@ void quiz() {
     liczniki(ile, traf, pech, cc);
     if (ile == 0) {
       al_set_target_bitmap(bufor);
-      podmien(el, obraz("media/ee.png"));
+      wczytaj(el, "media/ee.png");
       al_draw_bitmap(el, 425 - al_get_bitmap_width(el) / 2, 305, 0);
       al_draw_text(f30, al_map_rgb(200, 250, 250), 425, 510, ALLEGRO_ALIGN_CENTRE, "Ogólna ocena za Twój wysiłek >>>");
       t = ocena(traf);

@@ -34,14 +34,16 @@ void init() {
   al_init_font_addon();
   al_init_ttf_addon();
   std::srand(std::time(nullptr));
-  // Without a sound device the game runs silently.
+
+  otworz_okno();
+
+  // Sound is set up once the window shows. Without a sound device the game
+  // runs silently.
   if (!al_is_audio_installed()) {
     dzwiek = al_install_audio() && al_init_acodec_addon() && al_reserve_samples(3);
   }
 
-  otworz_okno();
-
-  podmien(tlo, obraz("media/tlo.jpg"));
+  wczytaj(tlo, "media/tlo.jpg");
   al_set_new_bitmap_flags(ALLEGRO_VIDEO_BITMAP);
   bufor = al_create_bitmap(1024, 768);
   if (!bufor) {

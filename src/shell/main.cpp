@@ -1,7 +1,9 @@
 #include "ekrany.h"
+#include "platforma.h"
 #include "zasoby.h"
 
 int main() {
+  ustaw_pamiec();
   sprawdz_media();
   init();
   menu();

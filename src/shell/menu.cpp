@@ -10,8 +10,8 @@
 static const char *tt[5] = {"TEST", "QUIZ", "NAUKA", "INFO", "WYJŚCIE"};
 
 void szykowanie_menu() {
-  podmien(bufor, obraz("media/tlo2.png"));
-  podmien(el, obraz("media/el.png"));
+  wczytaj(bufor, "media/tlo2.png");
+  wczytaj(el, "media/el.png");
   al_set_target_bitmap(bufor);
   al_draw_text(f40, al_map_rgb(202, 202, 202), 510, 180, ALLEGRO_ALIGN_CENTRE, kontynent[0].c_str());
   ALLEGRO_COLOR czarny = al_map_rgb(0, 0, 0);
@@ -45,6 +45,7 @@ static void przelacz_tryb() {
   std::fflush(stdout);
   init();
   szykowanie_menu();
+  oddaj_pamiec();
   ukazywanie_obrazu();
 }
 

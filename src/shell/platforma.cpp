@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "stan.h"
 
@@ -105,4 +108,18 @@ void stan_myszy(ALLEGRO_MOUSE_STATE *s) {
     int w = al_get_display_width(okno), h = al_get_display_height(okno);
     na_obraz(w, h, s->x, s->y, &s->x, &s->y);
   }
+}
+
+void oddaj_pamiec() {
+#ifdef __GLIBC__
+  malloc_trim(0);
+#endif
+}
+
+void ustaw_pamiec() {
+#ifdef __GLIBC__
+  // Pictures are 3 MB blocks that come and go with every screen: always
+  // mapped on their own, so freeing one gives it back at once.
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
 }

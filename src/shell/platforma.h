@@ -30,3 +30,9 @@ void stan_myszy(ALLEGRO_MOUSE_STATE *s);
 
 // Maps a display position to picture coordinates for the given display size.
 void na_obraz(int dw_, int dh_, int px, int py, int *ox, int *oy);
+
+// Sets the allocator up so pictures that are freed go back to the system.
+void ustaw_pamiec();
+
+// Gives memory freed by the screen just left back to the system.
+void oddaj_pamiec();

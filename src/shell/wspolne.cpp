@@ -43,6 +43,7 @@ void czekaj_na_puszczenie(double przerwa) {
 void powrot_do_menu() {
   znikanie_obrazu();
   szykowanie_menu();
+  oddaj_pamiec();
   ukazywanie_obrazu();
   mb = 0;
 }

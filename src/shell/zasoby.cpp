@@ -39,6 +39,11 @@ void podmien(ALLEGRO_BITMAP *&uchwyt, ALLEGRO_BITMAP *nowy) {
   uchwyt = nowy;
 }
 
+void wczytaj(ALLEGRO_BITMAP *&uchwyt, const std::string &plik) {
+  podmien(uchwyt, nullptr);
+  uchwyt = obraz(plik);
+}
+
 bool czytaj_linie(const std::string &plik, int ile_linii, std::vector<std::string> &linie) {
   linie.clear();
   std::ifstream f(plik, std::ios::binary);

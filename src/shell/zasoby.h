@@ -21,6 +21,10 @@ ALLEGRO_SAMPLE *dzwiek_z(const std::string &plik);
 // the globe mask kt or the new one.
 void podmien(ALLEGRO_BITMAP *&uchwyt, ALLEGRO_BITMAP *nowy);
 
+// Loads a picture into uchwyt like obraz(); the picture held before is
+// released first (never kt), so the two are never in memory together.
+void wczytaj(ALLEGRO_BITMAP *&uchwyt, const std::string &plik);
+
 // Reads at most `ile_linii` lines of a text list: a UTF-8 byte-order mark at
 // the start and a CR before each line end are dropped. Returns false when the
 // file cannot be opened.

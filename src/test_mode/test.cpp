@@ -40,7 +40,7 @@ static bool nowy_etap() {
   }
   ukazywanie_obrazu();
   // The gallery build may leave another picture in el; the marks come from the sheet.
-  podmien(el, obraz("media/el.png"));
+  wczytaj(el, "media/el.png");
   pr = 0;
   los = pytanie(std::rand(), ile);
   if (ile == 0) {
