@@ -20,10 +20,9 @@ make_workdir
 M=$SRC/media
 P_MENU=($(probe "$M/tlo2.png")); RGB_MENU=$(pixel "$M/tlo2.png" "${P_MENU[0]}" "${P_MENU[1]}")
 P_INFO=($(probe "$M/tlo1.png")); RGB_INFO=$(pixel "$M/tlo1.png" "${P_INFO[0]}" "${P_INFO[1]}")
-RGB_TLO=$(pixel "$M/tlo.jpg" 20 740)
 
 menu_up() { move 5 5; wait_pixel "${P_MENU[0]}" "${P_MENU[1]}" "$RGB_MENU" 8 400; sleep 0.2; }
-tlo_up() { wait_pixel 20 740 "$RGB_TLO" 8 400; sleep 0.2; }
+tlo_up() { wait_menu_button 400; sleep 0.2; }
 info_up() { wait_pixel "${P_INFO[0]}" "${P_INFO[1]}" "$RGB_INFO" 8 400; sleep 0.2; }
 back() { click 960 35; menu_up; }
 

@@ -40,9 +40,14 @@ rss() { awk '/^VmRSS/ { print $2 }' "/proc/$1/status" 2>/dev/null; }
 
 # Growth of resident memory within a run: the largest of the last third of
 # the samples less the smallest of the middle third (start-up excluded).
+# Runs shorter than a minute (one sample a second) have no settled middle
+# and are not judged.
 ocen_pamiec() {
   local n=${#RSS[@]}
-  [ "$n" -ge 9 ] || return 0
+  if [ "$n" -lt "${MONKEY_MIN_SAMPLES:-60}" ]; then
+    echo "run $RUNS: $n samples, too short to judge memory" >>"$LOG"
+    return 0
+  fi
   local a=$((n / 3)) b=$((2 * n / 3)) lo=999999999 hi=0 i
   for ((i = a; i < b; i++)); do [ "${RSS[$i]}" -lt "$lo" ] && lo=${RSS[$i]}; done
   for ((i = b; i < n; i++)); do [ "${RSS[$i]}" -gt "$hi" ] && hi=${RSS[$i]}; done

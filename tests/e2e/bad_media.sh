@@ -19,7 +19,7 @@ PROBE_MENU=($(probe "$M/tlo2.png"))
 RGB_MENU=$(pixel "$M/tlo2.png" "${PROBE_MENU[0]}" "${PROBE_MENU[1]}")
 PROBE_INFO=($(probe "$M/tlo1.png"))
 RGB_INFO=$(pixel "$M/tlo1.png" "${PROBE_INFO[0]}" "${PROBE_INFO[1]}")
-RGB_GAL=$(pixel "$M/tlo.jpg" 20 740)
+RGB_KNOPKA=$(pixel "$M/el.png" 10 55)  # the small "menu" button's face at (930, 25)
 FIRST=$(head -n1 "$M/n1.txt")   # cell 1 of Europe: x 40..135, y 160..223
 
 ended() { [ -s "$E2E_TMP/status" ]; }
@@ -50,7 +50,7 @@ launch() {
 }
 
 menu_up() { move 5 5; until_pixel "${PROBE_MENU[0]}" "${PROBE_MENU[1]}" "$RGB_MENU"; }
-nauka_up() { menu_up && click 510 420 && move 600 745 && until_pixel 20 740 "$RGB_GAL" && sleep 0.5; }
+nauka_up() { menu_up && click 510 420 && move 600 745 && until_pixel 930 25 "$RGB_KNOPKA" && sleep 0.5; }
 
 # What to do once the window is up; each ends on the menu or with the game over.
 drive_menu() { menu_up; }

@@ -150,6 +150,10 @@ wait_picture() {
 # The main menu is up.
 wait_menu() { wait_picture "$WORK/media/tlo2.png" "$@"; }
 
+# A screen with the small "menu" button (any but the main menu) is up and
+# faded in: the button's face shows at (930, 25) as in el.png.
+wait_menu_button() { wait_pixel 930 25 "$(pixel "$WORK/media/el.png" 10 55)" 3 "${1:-150}"; }
+
 # The information page is up: its panel frame (0, 150, 150) shows.
 wait_info() { wait_pixel 260 400 "0 150 150" "${1:-12}"; }
 
