@@ -1,9 +1,11 @@
 # Leaving the quiz: the "menu" button lit under the pointer and clicked gives
 # the menu with the program still running; a new entry starts a new quiz;
-# Escape gives the menu once and then ends the program with status 0.
+# Escape gives the menu once and then ends the program with status 0. The
+# sound goes to an ALSA file device: an answer's cue must reach it.
 source "$SRC/tests/lib/e2e.sh"
 source "$SRC/tests/fixtures/quiz/media.sh"
 start_x
+alsa_to_file
 quiz_media "$E2E_TMP/media" el
 make_workdir "$E2E_TMP/media"
 start_game
@@ -18,8 +20,10 @@ enter_quiz() {
 }
 
 enter_quiz
-# One answer, so that a new entry can be told from this quiz.
+# One answer, so that a new entry can be told from this quiz; its cue plays.
+[ -s "$GLOSNIK" ] && fail "sound before any cue"
 click 425 136
+wait_sound
 # After it the bar is all one colour.
 for _ in $(seq 300); do
   shot "$E2E_TMP/a.png"

@@ -157,6 +157,26 @@ wait_menu_button() { wait_pixel 930 25 "$(pixel "$WORK/media/el.png" 10 55)" 3 "
 # The information page is up: its panel frame (0, 150, 150) shows.
 wait_info() { wait_pixel 260 400 "0 150 150" "${1:-12}"; }
 
+# Sends ALSA's default device through a .asoundrc in a temporary HOME to
+# tests/lib/glosnik.py, read at a real device's pace: the cues play on a
+# machine without a sound card, and each stretch of sound is noted in $GLOSNIK.
+alsa_to_file() {
+  GLOSNIK=$E2E_TMP/glosnik
+  mkdir -p "$E2E_TMP/home"
+  printf 'pcm.!default {\n  type file\n  slave.pcm "null"\n  file "|python3 %s %s"\n  format "raw"\n}\n' \
+    "$SRC/tests/lib/glosnik.py" "$GLOSNIK" >"$E2E_TMP/home/.asoundrc"
+  export HOME=$E2E_TMP/home
+}
+
+# Waits up to five seconds for sound to reach the file device.
+wait_sound() {
+  for _ in $(seq 50); do
+    [ -s "$GLOSNIK" ] && return 0
+    sleep 0.1
+  done
+  fail "no sound reached the ALSA file device"
+}
+
 # Starts a command (e.g. the installed launcher, by path or by name on the
 # PATH) in the given folder and waits for its window, like start_game.
 start_command() {
