@@ -177,6 +177,21 @@ static unsigned be32(const unsigned char *p) {
   return (unsigned)p[0] << 24 | (unsigned)p[1] << 16 | (unsigned)p[2] << 8 | p[3];
 }
 
+// Whether the file's last bytes hold its end marker (PNG's IEND chunk,
+// JPEG's EOI). A picture cut short has none; the image loaders are not
+// given such a file, as one of them reads past its buffers on it.
+static bool ma_koniec(FILE *f, const char *znacznik, size_t dl) {
+  unsigned char t[64];
+  if (std::fseek(f, 0, SEEK_END) != 0) return false;
+  long n = std::ftell(f);
+  long od = n > (long)sizeof t ? n - (long)sizeof t : 0;
+  std::fseek(f, od, SEEK_SET);
+  size_t m = std::fread(t, 1, sizeof t, f);
+  for (size_t i = 0; i + dl <= m; i++)
+    if (std::memcmp(t + i, znacznik, dl) == 0) return true;
+  return false;
+}
+
 bool wymiary_obrazu(const std::string &plik, int *w, int *h) {
   FILE *f = std::fopen(plik.c_str(), "rb");
   if (!f) return false;
@@ -186,7 +201,7 @@ bool wymiary_obrazu(const std::string &plik, int *w, int *h) {
   if (n >= 24 && std::memcmp(g, "\x89PNG\r\n\x1a\n", 8) == 0 && std::memcmp(g + 12, "IHDR", 4) == 0) {
     *w = (int)be32(g + 16);
     *h = (int)be32(g + 20);
-    ok = *w > 0 && *h > 0;
+    ok = *w > 0 && *h > 0 && ma_koniec(f, "IEND\xae\x42\x60\x82", 8);
   } else if (n >= 4 && g[0] == 0xFF && g[1] == 0xD8) {
     // Walk the JPEG markers to the frame header.
     std::fseek(f, 2, SEEK_SET);
@@ -205,7 +220,7 @@ bool wymiary_obrazu(const std::string &plik, int *w, int *h) {
         if (std::fread(s, 1, 5, f) != 5) break;
         *h = s[1] << 8 | s[2];
         *w = s[3] << 8 | s[4];
-        ok = *w > 0 && *h > 0;
+        ok = *w > 0 && *h > 0 && ma_koniec(f, "\xff\xd9", 2);
         break;
       }
       std::fseek(f, len - 2, SEEK_CUR);
@@ -234,7 +249,7 @@ void sprawdz_media() {
   auto obraz_o = [&](const std::string &p, int minw, int minh, int maxw, int maxh, const char *opis) {
     int w, h;
     if (!wymiary_obrazu(p, &w, &h)) {
-      bledy.push_back(p + ": missing or not a PNG/JPEG picture");
+      bledy.push_back(p + ": missing, not a PNG/JPEG picture, or cut short");
     } else if (w < minw || h < minh || w > maxw || h > maxh) {
       bledy.push_back(p + ": picture is " + std::to_string(w) + " x " + std::to_string(h) + ", " + opis);
     }

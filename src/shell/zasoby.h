@@ -39,7 +39,8 @@ std::string zla_nazwa(const std::string &nazwa);
 std::vector<std::string> bledy_listy_kontynentu(const std::string &folder, int kontynent_nr);
 std::vector<std::string> bledy_listy_quizu(const std::string &folder);
 
-// Width and height from a PNG or JPEG header; false when it is neither.
+// Width and height from a PNG or JPEG header; false when it is neither or
+// the file is cut short (no end marker).
 bool wymiary_obrazu(const std::string &plik, int *w, int *h);
 
 // Checks the whole media folder; prints every problem and exits 1 if any.

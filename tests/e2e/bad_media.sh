@@ -2,8 +2,8 @@
 # (menu shown, Escape, status 0) or stops with status 1 and a message naming
 # the damaged file -- never a crash (status >= 128, a sanitizer report) and
 # never a hang. Faults the start-up check cannot see (a picture whose header
-# is fine but whose data is cut short) are driven to the screen that loads
-# them (with BAD_MEDIA_FULL=1, as `make bad-media` does). Prints a table of case, expected and outcome; with BAD_MEDIA_TABLE
+# and end are fine but whose data is damaged) are driven to the screen that
+# loads them (with BAD_MEDIA_FULL=1, as `make bad-media` does). Prints a table of case, expected and outcome; with BAD_MEDIA_TABLE
 # set, also writes it there as Markdown.
 source "$SRC/tests/lib/e2e.sh"
 start_x
@@ -134,15 +134,16 @@ for f in tlo.jpg tlo2.png tlo1.png el.png ee.png k1.png "gf/$FIRST.png" "gfx/$FI
   przypadek "$f not a picture" "$f" menu "echo 'to nie jest obrazek' >'$f'"
 done
 cut_half() { local n; n=$(stat -c %s "$1"); head -c $((n / 2)) "$1" >"$1.tmp" && mv "$1.tmp" "$1"; }
-przypadek "tlo2.png cut to half" tlo2.png menu "$(declare -f cut_half); cut_half tlo2.png"
-przypadek "el.png cut to half" el.png menu "$(declare -f cut_half); cut_half el.png"
-przypadek "tlo1.png cut to half" tlo1.png info "$(declare -f cut_half); cut_half tlo1.png"
-przypadek "k1.png cut to half" k1.png nauka "$(declare -f cut_half); cut_half k1.png"
-przypadek "k6.png cut to half" k6.png kule "$(declare -f cut_half); cut_half k6.png"
-przypadek "gf/$FIRST.png cut to half" "gf/$FIRST.png" nauka "$(declare -f cut_half); cut_half 'gf/$FIRST.png'"
-przypadek "gfx/$FIRST.png cut to half" "gfx/$FIRST.png" duza "$(declare -f cut_half); cut_half 'gfx/$FIRST.png'"
-# Allegro's JPEG loader refuses a file cut short, though its header is fine.
-przypadek "tlo.jpg cut to half" tlo.jpg menu "$(declare -f cut_half); cut_half tlo.jpg"
+# Cut short: refused by the start-up check, before any loader sees the file.
+for f in tlo2.png el.png tlo1.png k1.png k6.png "gf/$FIRST.png" "gfx/$FIRST.png" tlo.jpg; do
+  przypadek "$f cut to half" "$f" menu "$(declare -f cut_half); cut_half '$f'"
+done
+# Whole, but with damaged data: the loader refuses it on the screen that needs it.
+scramble() { local n; n=$(stat -c %s "$1"); printf 'zepsute dane obrazka' | dd of="$1" bs=1 seek=$((n / 2)) conv=notrunc status=none; }
+przypadek "k1.png with damaged data" k1.png nauka "$(declare -f scramble); scramble k1.png"
+przypadek "k6.png with damaged data" k6.png kule "$(declare -f scramble); scramble k6.png"
+przypadek "tlo1.png with damaged data" tlo1.png info "$(declare -f scramble); scramble tlo1.png"
+przypadek "gfx/$FIRST.png with damaged data" "gfx/$FIRST.png" duza "$(declare -f scramble); scramble 'gfx/$FIRST.png'"
 przypadek "tlo2.png 800 x 600" tlo2.png menu "convert tlo2.png -resize 800x600! tlo2.png"
 przypadek "el.png 100 x 100" el.png menu "convert el.png -crop 100x100+0+0 +repage el.png"
 przypadek "k2.png 400 x 400" k2.png menu "convert k2.png -resize 400x400! k2.png"

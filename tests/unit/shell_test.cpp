@@ -106,6 +106,7 @@ class Folder : public ::testing::Test {
     for (int v : {w, h})
       for (int k = 3; k >= 0; k--) s += (char)((v >> (8 * k)) & 0xFF);
     s += std::string(9, '\0');
+    s += std::string("\0\0\0\0IEND\xae\x42\x60\x82", 12);
     pisz(nazwa, s);
   }
   void flaga(const std::string &n) {
@@ -208,8 +209,21 @@ TEST_F(Folder, PictureHeaders) {
   std::string j = "\xFF\xD8\xFF\xE0";
   j += std::string("\x00\x04\x00\x00", 4);
   j += std::string("\xFF\xC0\x00\x11\x08\x03\x00\x04\x00", 9);
+  j += std::string(40, '\x11') + "\xFF\xD9";
   pisz("e.jpg", j);
   EXPECT_TRUE(wymiary_obrazu((dir / "e.jpg").string(), &w, &h));
   EXPECT_EQ(w, 1024);
   EXPECT_EQ(h, 768);
+
+  // Cut short: the header is whole, the end marker is gone.
+  pisz("f.jpg", j.substr(0, j.size() - 10));
+  EXPECT_FALSE(wymiary_obrazu((dir / "f.jpg").string(), &w, &h));
+  png("g.png", 300, 300);
+  std::string cala;
+  {
+    std::ifstream in(dir / "g.png", std::ios::binary);
+    cala.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  pisz("g.png", cala.substr(0, cala.size() - 5));
+  EXPECT_FALSE(wymiary_obrazu((dir / "g.png").string(), &w, &h));
 }
