@@ -21,11 +21,16 @@ static bool sprobuj(int flagi) {
 
 void otworz_okno() {
   bool ok = false;
-  if (EK == 1) {
-    ok = sprobuj(ALLEGRO_FULLSCREEN);
-    if (!ok) ok = sprobuj(ALLEGRO_FULLSCREEN_WINDOW);
+  // A busy X server now and then refuses a display it gives a moment later
+  // (seen when F11 is pressed again and again): a few tries before giving up.
+  for (int proba = 0; proba < 5 && !ok; proba++) {
+    if (proba > 0) al_rest(0.2);
+    if (EK == 1) {
+      ok = sprobuj(ALLEGRO_FULLSCREEN);
+      if (!ok) ok = sprobuj(ALLEGRO_FULLSCREEN_WINDOW);
+    }
+    if (!ok) ok = sprobuj(ALLEGRO_WINDOWED);
   }
-  if (!ok) ok = sprobuj(ALLEGRO_WINDOWED);
   if (!ok) {
     std::fprintf(stderr, "trezalia: cannot open a 1024 x 768 window\n");
     std::exit(1);
