@@ -28,22 +28,27 @@ void szykowanie_menu() {
   cel_tylny();
 }
 
-// Switches between window and full screen: a new display, the shared assets
-// loaded again and the menu composed anew.
+// Switches between window and full screen and composes the menu anew. The
+// open display is switched in place: a display destroyed and made again
+// leaves its 3 MB shared-memory picture behind in the X libraries each time.
+// Only when the system refuses is a new display made, with the shared
+// assets loaded again.
 static void przelacz_tryb() {
   znikanie_obrazu();
-  // The pictures go before the display, so none is copied back to memory.
-  if (bufor != kt) podmien(bufor, nullptr);
-  al_destroy_bitmap(kt);
-  kt = bufor = nullptr;
-  podmien(tlo, nullptr);
-  podmien(el, nullptr);
-  zamknij_okno();
   EK = EK + 1;
   if (EK > 1) EK = 0;
   std::fprintf(stdout, "%d", EK);
   std::fflush(stdout);
-  init();
+  if (!pelny_ekran(EK == 1)) {
+    // The pictures go before the display, so none is copied back to memory.
+    if (bufor != kt) podmien(bufor, nullptr);
+    al_destroy_bitmap(kt);
+    kt = bufor = nullptr;
+    podmien(tlo, nullptr);
+    podmien(el, nullptr);
+    zamknij_okno();
+    init();
+  }
   szykowanie_menu();
   oddaj_pamiec();
   ukazywanie_obrazu();

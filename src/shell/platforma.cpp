@@ -48,6 +48,10 @@ void otworz_okno() {
   if (zdarzenia) al_register_event_source(zdarzenia, al_get_display_event_source(okno));
 }
 
+bool pelny_ekran(bool pelny) {
+  return okno && al_set_display_flag(okno, ALLEGRO_FULLSCREEN_WINDOW, pelny);
+}
+
 void zamknij_okno() {
   if (zdarzenia) al_destroy_event_queue(zdarzenia);
   zdarzenia = nullptr;
@@ -86,7 +90,10 @@ void pokaz() {
   // Closing the window ends the program like the exit item.
   ALLEGRO_EVENT ev;
   while (zdarzenia && al_get_next_event(zdarzenia, &ev))
+  {
     if (ev.type == ALLEGRO_EVENT_DISPLAY_CLOSE) std::exit(0);
+    if (ev.type == ALLEGRO_EVENT_DISPLAY_RESIZE) al_acknowledge_resize(okno);
+  }
 
   ALLEGRO_BITMAP *cel = al_get_target_bitmap();
   int op, src, dst, aop, asrc, adst;

@@ -16,6 +16,10 @@ extern bool dzwiek;
 // with a message when no display can be had.
 void otworz_okno();
 
+// Turns the open display into a full-screen window (the picture scaled and
+// centred) or back into a window; false when the system refuses.
+bool pelny_ekran(bool pelny);
+
 // Destroys ekran and the display.
 void zamknij_okno();
 

@@ -56,11 +56,16 @@ near "$(pixel "$E2E_TMP/info.png" ${P[0]} ${P[1]})" "$(tlo1 ${P[0]} ${P[1]})" 3 
 click 960 35
 menu_shown
 
-# F11 twice: the trace reads 10 and the menu still answers.
+# F11 twice: the trace reads 10 and the menu still answers. A toggle leaves
+# no shared-memory picture of the X libraries behind (3 MB each).
+GRA=$(pgrep -f "^$TREZALIA" -n)
+shm() { grep -c SYSV "/proc/$GRA/maps"; }
+przed=$(shm)
 key F11; sleep 1; menu_shown
 key F11; sleep 1; menu_shown
 check_hover 3
 [ "$(game_stdout)" = "10" ] || fail "trace after two toggles: '$(game_stdout)'"
+[ "$(shm)" = "$przed" ] || fail "shared-memory pictures: $przed before the toggles, $(shm) after"
 
 key Escape
 s=$(game_status)
