@@ -3,7 +3,7 @@
 # 20..300 ms, Escape and F11, for a given wall time, on a private Xvfb. The
 # game is started again whenever it ends normally (Escape or WYJŚCIE).
 # Fails on a crash, a sanitizer report, a hang, or resident memory that keeps
-# growing within one run.
+# growing within a run of a minute or more.
 #
 #   TREZALIA=build-asan/trezalia SRC=. tools/monkey.sh [seconds [seed]]
 #   (make monkey does this with the sanitizer build; MONKEY_SEED=n replays)
@@ -38,22 +38,25 @@ uruchom() {
 
 rss() { awk '/^VmRSS/ { print $2 }' "/proc/$1/status" 2>/dev/null; }
 
-# Growth of resident memory within a run: the largest of the last third of
-# the samples less the smallest of the middle third (start-up excluded).
+# Growth of resident memory within a run: the median of the last third of
+# the samples less the median of the middle third (start-up excluded). Medians,
+# so that a picture being composed at the moment of a sample does not count.
 # Runs shorter than a minute (one sample a second) have no settled middle
 # and are not judged.
+mediana() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 ocen_pamiec() {
   local n=${#RSS[@]}
   if [ "$n" -lt "${MONKEY_MIN_SAMPLES:-60}" ]; then
-    echo "run $RUNS: $n samples, too short to judge memory" >>"$LOG"
+    echo "run $RUNS: $n samples, too short to judge memory" | tee -a "$LOG"
     return 0
   fi
-  local a=$((n / 3)) b=$((2 * n / 3)) lo=999999999 hi=0 i
-  for ((i = a; i < b; i++)); do [ "${RSS[$i]}" -lt "$lo" ] && lo=${RSS[$i]}; done
-  for ((i = b; i < n; i++)); do [ "${RSS[$i]}" -gt "$hi" ] && hi=${RSS[$i]}; done
+  local a=$((n / 3)) b=$((2 * n / 3))
+  local lo hi
+  lo=$(mediana "${RSS[@]:a:b-a}")
+  hi=$(mediana "${RSS[@]:b}")
   local g=$((hi - lo))
   [ "$g" -gt "$WORST" ] && WORST=$g
-  echo "run $RUNS: $n samples, RSS ${RSS[0]}..${RSS[$((n - 1))]} kB, growth late vs middle ${g} kB" >>"$LOG"
+  echo "run $RUNS: $n samples, RSS ${RSS[0]}..${RSS[$((n - 1))]} kB, growth late vs middle (medians) ${g} kB" | tee -a "$LOG"
   [ "$g" -le "$WZROST_MAX" ] || fail "resident memory grew by $g kB within run $RUNS (seed $SEED): ${RSS[*]}"
 }
 
@@ -66,7 +69,7 @@ zakonczony() {
     fail "sanitizer report in run $RUNS (seed $SEED, status $s)"
   fi
   [ "$s" = 0 ] || { cat "$E2E_TMP/err" >&2; fail "run $RUNS ended with status $s (seed $SEED)"; }
-  echo "run $RUNS ended normally after $((SECONDS - T_RUN)) s" >>"$LOG"
+  echo "run $RUNS ended normally after $((SECONDS - T_RUN)) s" | tee -a "$LOG"
 }
 
 # A point: half the time anywhere, otherwise on something that reacts.
@@ -132,5 +135,4 @@ if kill -0 "$PID" 2>/dev/null; then
   wait "$PID" 2>/dev/null
   grep -qE 'AddressSanitizer|LeakSanitizer|runtime error:' "$E2E_TMP/err" && { cat "$E2E_TMP/err" >&2; fail "sanitizer report in the last run (seed $SEED)"; }
 fi
-cat "$LOG"
 echo "monkey: seed $SEED, $CZAS s, $ACTIONS actions, $RUNS runs, largest growth within a run $WORST kB: ok"
