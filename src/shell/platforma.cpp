@@ -21,10 +21,10 @@ static bool sprobuj(int flagi) {
 
 void otworz_okno() {
   bool ok = false;
-  // A busy X server now and then refuses a display it gives a moment later
-  // (seen when F11 is pressed again and again): a few tries before giving up.
-  for (int proba = 0; proba < 5 && !ok; proba++) {
-    if (proba > 0) al_rest(0.2);
+  // A busy X server now and then refuses a display it gives a moment later:
+  // tries for about five seconds before giving up.
+  for (int proba = 0; proba < 10 && !ok; proba++) {
+    if (proba > 0) al_rest(0.1 * proba);
     if (EK == 1) {
       ok = sprobuj(ALLEGRO_FULLSCREEN);
       if (!ok) ok = sprobuj(ALLEGRO_FULLSCREEN_WINDOW);
