@@ -89,8 +89,7 @@ void pokaz() {
   if (!okno || !ekran) return;
   // Closing the window ends the program like the exit item.
   ALLEGRO_EVENT ev;
-  while (zdarzenia && al_get_next_event(zdarzenia, &ev))
-  {
+  while (zdarzenia && al_get_next_event(zdarzenia, &ev)) {
     if (ev.type == ALLEGRO_EVENT_DISPLAY_CLOSE) std::exit(0);
     if (ev.type == ALLEGRO_EVENT_DISPLAY_RESIZE) al_acknowledge_resize(okno);
   }
