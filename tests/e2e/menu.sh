@@ -58,7 +58,7 @@ menu_shown
 
 # F11 twice: the trace reads 10 and the menu still answers. A toggle leaves
 # no shared-memory picture of the X libraries behind (3 MB each).
-GRA=$(pgrep -f "^$TREZALIA" -n)
+GRA=$(pgrep -P "$GPID" -n)  # the game, child of the subshell start_game left
 shm() { grep -c SYSV "/proc/$GRA/maps"; }
 przed=$(shm)
 key F11; sleep 1; menu_shown
