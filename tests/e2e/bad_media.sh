@@ -37,7 +37,7 @@ until_pixel() {
   return 1
 }
 
-launch() {
+launch_case() {
   rm -f "$E2E_TMP/status"
   (cd "$WORK" && timeout -k 5 "$BIEG" "$TREZALIA" >"$E2E_TMP/out" 2>"$E2E_TMP/err"; echo $? >"$E2E_TMP/status") &
   GPID=$!
@@ -77,7 +77,7 @@ przypadek() {
   [ "$droga" = menu ] || [ -n "${BAD_MEDIA_FULL:-}" ] || return 0
   make_workdir
   (cd "$WORK/media" && eval "$*") || fail "$nazwa: the damage could not be made"
-  if launch; then
+  if launch_case; then
     drive_$droga
     ended || key Escape
   fi

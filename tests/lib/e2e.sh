@@ -53,19 +53,27 @@ make_workdir() {
   cp -r "$from" "$WORK/media"
 }
 
+# Starts a command in a folder in the background (GPID its subshell, the
+# exit status to $E2E_TMP/status) and waits for the game's window: 0 when
+# it shows, 1 when the command ended first; fails after ten seconds.
+launch() {
+  local cmd=$1 dir=$2
+  rm -f "$E2E_TMP/status"
+  (cd "$dir" && "$cmd" >"$E2E_TMP/out" 2>"$E2E_TMP/err"; echo $? >"$E2E_TMP/status") &
+  GPID=$!
+  for _ in $(seq 200); do
+    xdotool search --name '^Trezalia$' >/dev/null 2>&1 && return 0
+    [ -s "$E2E_TMP/status" ] && return 1
+    sleep 0.05
+  done
+  fail "no game window from $cmd"
+}
+
 # Starts the game in $WORK (make_workdir first) and waits for its window.
 start_game() {
   local attempt
   for attempt in 1 2 3; do
-    rm -f "$E2E_TMP/status"
-    (cd "$WORK" && "$TREZALIA" >"$E2E_TMP/out" 2>"$E2E_TMP/err"; echo $? >"$E2E_TMP/status") &
-    GPID=$!
-    for _ in $(seq 200); do
-      xdotool search --name '^Trezalia$' >/dev/null 2>&1 && return 0
-      [ -s "$E2E_TMP/status" ] && break
-      sleep 0.05
-    done
-    [ -s "$E2E_TMP/status" ] || fail "no game window"
+    launch "$TREZALIA" "$WORK" && return 0
     # A loaded machine's X server can refuse a display now and then: a new
     # server and one more try; any other early end is a failure.
     grep -q 'cannot open a 1024 x 768 window' "$E2E_TMP/err" ||
@@ -180,14 +188,5 @@ wait_sound() {
 # Starts a command (e.g. the installed launcher, by path or by name on the
 # PATH) in the given folder and waits for its window, like start_game.
 start_command() {
-  local cmd=$1 dir=$2
-  rm -f "$E2E_TMP/status"
-  (cd "$dir" && "$cmd" >"$E2E_TMP/out" 2>"$E2E_TMP/err"; echo $? >"$E2E_TMP/status") &
-  GPID=$!
-  for _ in $(seq 200); do
-    xdotool search --name '^Trezalia$' >/dev/null 2>&1 && return 0
-    [ -s "$E2E_TMP/status" ] && fail "$cmd ended before its window opened: $(cat "$E2E_TMP/err")"
-    sleep 0.05
-  done
-  fail "no game window from $cmd"
+  launch "$1" "$2" || fail "$1 ended before its window opened: $(cat "$E2E_TMP/err")"
 }
